@@ -13,6 +13,10 @@ if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(i[3-6]86|x86)$")
 endif()
 
 if(WIN32)
+  # Wide-character Windows API throughout: the interface's Chinese texts show the same on a
+  # system of any ANSI code page. Windows 7 is the oldest system the exe targets.
+  target_compile_definitions(quorvane_build_flags INTERFACE
+    UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 _WIN32_IE=0x0600)
   # A self-contained exe: no libstdc++, libgcc or winpthread DLLs beside it.
   target_link_options(quorvane_build_flags INTERFACE -static -static-libgcc -static-libstdc++)
 endif()
