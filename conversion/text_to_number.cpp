@@ -37,6 +37,20 @@ class FoldedReader {
     current_ = FoldCharacterAt(next_);
   }
 
+  // Passes a run of plain ASCII digits in one go: how many there were, and whether any was
+  // not '0'. Long fields are mostly such runs.
+  std::size_t SkipAsciiDigits(bool& non_zero) noexcept {
+    const unsigned char* end = next_;
+    while (*end >= '0' && *end <= '9') {
+      non_zero = non_zero || *end != '0';
+      ++end;
+    }
+    const auto count = static_cast<std::size_t>(end - next_);
+    next_ = end;
+    current_ = FoldCharacterAt(next_);
+    return count;
+  }
+
   bool Take(int byte) noexcept {
     if (Peek() != byte) {
       return false;
@@ -83,7 +97,14 @@ void ReadMantissa(FoldedReader& reader, DecimalNumber& number) noexcept {
   bool after_point = false;
   for (;;) {
     const int byte = reader.Peek();
-    if (IsDigit(byte)) {
+    if (IsDigit(byte) && number.count == kDigitsKept) {
+      const std::size_t skipped = reader.SkipAsciiDigits(number.dropped_non_zero);
+      number.scale += after_point ? 0 : static_cast<std::int64_t>(skipped);
+      if (skipped != 0) {
+        continue;
+      }
+      number.AddDigit(byte, after_point);  // a full-width digit
+    } else if (IsDigit(byte)) {
       number.AddDigit(byte, after_point);
     } else if (byte == '.' && !after_point) {
       after_point = true;

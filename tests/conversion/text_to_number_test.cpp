@@ -180,6 +180,10 @@ TEST_F(LongField, DigitsBeyondThoseKeptDecideATie) {
   EXPECT_EQ(TextToNumber(above.c_str()), 9007199254740994.0);
   const std::string above_after_point = "9007199254740993." + Repeat('0', 5000) + "1";
   EXPECT_EQ(TextToNumber(above_after_point.c_str()), 9007199254740994.0);
+  const std::string full_width_tail = "9007199254740993." + Repeat('0', 5000) + "\xA3\xB1" + Repeat('0', 10);
+  EXPECT_EQ(TextToNumber(full_width_tail.c_str()), 9007199254740994.0) << "a full-width digit among the dropped ones";
+  const std::string full_width_zeros = "9007199254740993" + Repeat('0', 900) + "\xA3\xB0" + Repeat('0', 99) + "e-1000";
+  EXPECT_EQ(TextToNumber(full_width_zeros.c_str()), 9007199254740992.0) << "full-width zeros still count as places";
 }
 
 TEST(TextToNumber, SurvivesEveryByteAndLoneLeadBytes) {
