@@ -52,7 +52,8 @@ if [[ -z ${DISPLAY:-} ]]; then start_xvfb; fi
 mkdir -p "${WINEPREFIX%/*}"
 exec 9>"$WINEPREFIX.lock"
 flock 9
-version=$(/usr/lib/wine/wine64 --version)
+# The stamp also names the generation of the settings below, so a change to them remakes it.
+version="$(/usr/lib/wine/wine64 --version) settings-2"
 if [[ $(cat "$WINEPREFIX/.quorvane-ready" 2>/dev/null) != "$version" ]]; then
   echo "wine-run: creating $WINEPREFIX" >&2
   rm -rf "$WINEPREFIX"
@@ -63,7 +64,7 @@ if [[ $(cat "$WINEPREFIX/.quorvane-ready" 2>/dev/null) != "$version" ]]; then
   ln -sf /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
   # A crash ends the exe, never with a dialog waiting for a click: 64-bit exes get winedbg's
   # backtrace on stderr; 32-bit ones none, as winedbg itself crashes under qemu. Wine draws
-  # window frames itself (Xvfb has no window manager), and the usual CJK font names resolve
+  # window frames itself and waits for no window manager (Xvfb has none), and the usual CJK font names resolve
   # to WenQuanYi, which also fills in CJK text in Tahoma through the font links.
   cat >"$WINEPREFIX/drive_c/quorvane.reg" <<'REG'
 REGEDIT4
@@ -76,6 +77,7 @@ REGEDIT4
 
 [HKEY_CURRENT_USER\Software\Wine\X11 Driver]
 "Decorated"="N"
+"Managed"="N"
 
 [HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
 "SimSun"="WenQuanYi Micro Hei"
@@ -84,6 +86,12 @@ REGEDIT4
 "Microsoft YaHei UI"="WenQuanYi Micro Hei"
 REG
   /usr/lib/wine/wine64 regedit /S 'C:\quorvane.reg' </dev/null >/dev/null 2>&1 9>&-
+  # A font record with no face name maps to Liberation Sans here; on Windows the mapper's
+  # choice links to a CJK font, so do the same for it.
+  for face in "Liberation Sans" "Liberation Sans Bold"; do
+    /usr/lib/wine/wine64 reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+      /v "$face" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f </dev/null >/dev/null 2>&1 9>&-
+  done
   rm "$WINEPREFIX/drive_c/quorvane.reg"
   "$WINESERVER" -w 9>&-
   echo "$version" >"$WINEPREFIX/.quorvane-ready"

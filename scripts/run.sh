@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# Builds the win64 preset and runs an exe under Wine. For now the exe is the conversion core's
-# tests, as a self-check; once it is the GUI, set shot and it runs on screen instead.
+# Builds the release exe (the win32 preset) and starts it under Wine: on $DISPLAY when there is
+# one, otherwise on a virtual screen, saving a screenshot to build/screenshot.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-exe=${QUORVANE_RUN_EXE:-build/win64/tests/conversion/conversion_tests.exe}
-shot=${QUORVANE_SCREENSHOT:-}   # e.g. build/screenshot.png: where the screen is saved
+exe=${QUORVANE_RUN_EXE:-build/win32/app/Quorvane.exe}
+shot=${QUORVANE_SCREENSHOT:-build/screenshot.png}   # where the screen is saved without a display
 
 source cmake/xvfb.sh
 
@@ -34,11 +34,11 @@ run_on_screen() {
 }
 
 bash scripts/setup.sh
-cmake --preset win64 >/dev/null
-cmake --build --preset win64 -j 2
+cmake --preset win32 >/dev/null
+cmake --build --preset win32 -j 2 --target quorvane
 
-if [[ -n $shot ]]; then
-  run_on_screen "$exe" "$shot"
-else
+if [[ -n ${DISPLAY:-} ]]; then
   cmake/wine-run.sh "$exe"
+else
+  run_on_screen "$exe" "$shot"
 fi

@@ -25,8 +25,9 @@ if ((${#missing[@]})); then
 fi
 
 # Wine's code page follows the locale: zh_CN.UTF-8 gives 936, en_US.UTF-8 gives 1252.
+# de_DE.UTF-8, with its decimal comma, shows that number reading ignores the locale.
 regen=0
-for l in zh_CN en_US; do
+for l in zh_CN en_US de_DE; do
   locale -a | grep -qx "$l.utf8" && continue
   sed -i "s/^# *\($l.UTF-8 UTF-8\)/\1/" /etc/locale.gen
   grep -qx "$l.UTF-8 UTF-8" /etc/locale.gen || echo "$l.UTF-8 UTF-8" >>/etc/locale.gen
