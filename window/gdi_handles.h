@@ -99,6 +99,24 @@ class ScopedWindowDc {
   HDC dc_;
 };
 
+// A memory DC compatible with another DC (or the screen, for null), deleted when it goes.
+class ScopedMemoryDc {
+ public:
+  explicit ScopedMemoryDc(HDC compatible_with) noexcept : dc_(CreateCompatibleDC(compatible_with)) {}
+  ScopedMemoryDc(const ScopedMemoryDc&) = delete;
+  ScopedMemoryDc& operator=(const ScopedMemoryDc&) = delete;
+  ~ScopedMemoryDc() {
+    if (dc_ != nullptr) {
+      DeleteDC(dc_);
+    }
+  }
+
+  HDC Dc() const noexcept { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
 // A DC of a window's client area.
 class ScopedClientDc {
  public:

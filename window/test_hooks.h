@@ -12,5 +12,8 @@ extern std::uint32_t failing_control_id;
 // Whether the heap of owned texts refuses every request.
 extern bool refuse_text_heap;
 
+// Whether the platform is taken to refuse reporting newly created windows to the look.
+extern bool refuse_creation_hook;
+
 }  // namespace quorvane::test_hooks
 #endif
