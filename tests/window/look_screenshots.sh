@@ -16,8 +16,12 @@ source_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64 WINESERVER=/usr/lib/wine/wineserver64
 export WINEDEBUG=-all
 if [[ -z ${WINEPREFIX:-} ]]; then
+  prefix=${QUORVANE_WINE_CACHE:-${XDG_CACHE_HOME:-~/.cache}/quorvane}/wine-win64
+  # A fresh Wine session: input state that tests before this one left in the server (a long
+  # run of synthetic mouse messages leaves the button from turning hot) must not show here.
+  WINEPREFIX=$prefix "$WINESERVER" -k 2>/dev/null || true
   "$source_dir/cmake/wine-run.sh" --prepare "$exe"
-  export WINEPREFIX=${QUORVANE_WINE_CACHE:-${XDG_CACHE_HOME:-~/.cache}/quorvane}/wine-win64
+  export WINEPREFIX=$prefix
 fi
 
 xvfb_pid=
