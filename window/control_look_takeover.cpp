@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include <unordered_map>
+#include <new>
 
 #include "window/control_look_procedures.h"
 
@@ -43,8 +43,37 @@ struct Entry {
   ScopedSubclass subclass;
 };
 
-// Touched from the UI thread only.
-std::unordered_map<HWND, Entry> taken_over_controls;
+// One taken-over control. The nodes live on the process heap, where a failed allocation is a
+// null pointer rather than an exception, and never move, so pointers to their look stay valid.
+struct Node {
+  Node(HWND control, const TakenOverControl& taken_over, Node* after) noexcept
+      : control(control), entry(control, taken_over), next(after) {}
+
+  HWND control;
+  Entry entry;
+  Node* next;
+};
+
+// Touched from the UI thread only. A window holds a handful of controls: a list is enough.
+Node* taken_over_controls = nullptr;
+std::size_t taken_over_count = 0;
+
+Node** LinkTo(HWND control) noexcept {
+  Node** link = &taken_over_controls;
+  while (*link != nullptr && (*link)->control != control) {
+    link = &(*link)->next;
+  }
+  return link;
+}
+
+// Unlinks the node at `link` and removes its subclass.
+void Remove(Node** link) noexcept {
+  Node* const node = *link;
+  *link = node->next;
+  --taken_over_count;
+  node->~Node();
+  HeapFree(GetProcessHeap(), 0, node);
+}
 
 // Frame and client area, erased and painted again before returning.
 void RepaintCompletely(HWND control) noexcept {
@@ -54,17 +83,18 @@ void RepaintCompletely(HWND control) noexcept {
 }  // namespace
 
 bool TakeOver(HWND control, LookKind kind, const ControlState& state, bool repaint_now) noexcept {
-  if (control == nullptr || taken_over_controls.count(control) != 0) {
+  if (control == nullptr || *LinkTo(control) != nullptr) {
     return false;
   }
-  try {
-    const auto added = taken_over_controls.try_emplace(control, control, TakenOverControl{kind, state, nullptr});
-    if (!added.first->second.subclass.Attached()) {
-      taken_over_controls.erase(added.first);
-      return false;
-    }
-  } catch (...) {
+  void* const memory = HeapAlloc(GetProcessHeap(), 0, sizeof(Node));
+  if (memory == nullptr) {
     // No room for one more entry: the control keeps its own look.
+    return false;
+  }
+  taken_over_controls = new (memory) Node(control, TakenOverControl{kind, state, nullptr}, taken_over_controls);
+  ++taken_over_count;
+  if (!taken_over_controls->entry.subclass.Attached()) {
+    Remove(&taken_over_controls);
     return false;
   }
   if (repaint_now) {
@@ -74,23 +104,28 @@ bool TakeOver(HWND control, LookKind kind, const ControlState& state, bool repai
 }
 
 TakenOverControl* FindTakenOver(HWND control) noexcept {
-  const auto found = taken_over_controls.find(control);
-  return found != taken_over_controls.end() ? &found->second.look : nullptr;
+  Node* const found = *LinkTo(control);
+  return found != nullptr ? &found->entry.look : nullptr;
 }
 
-void GiveUp(HWND control) noexcept { taken_over_controls.erase(control); }
+void GiveUp(HWND control) noexcept {
+  Node** const link = LinkTo(control);
+  if (*link != nullptr) {
+    Remove(link);
+  }
+}
 
 void GiveBackAll() noexcept {
   // One at a time: a repaint runs the control's code, which must find the set consistent.
-  while (!taken_over_controls.empty()) {
-    const HWND control = taken_over_controls.begin()->first;
-    taken_over_controls.erase(taken_over_controls.begin());
+  while (taken_over_controls != nullptr) {
+    const HWND control = taken_over_controls->control;
+    Remove(&taken_over_controls);
     if (IsWindow(control)) {
       RepaintCompletely(control);
     }
   }
 }
 
-std::size_t TakenOverCount() noexcept { return taken_over_controls.size(); }
+std::size_t TakenOverCount() noexcept { return taken_over_count; }
 
 }  // namespace quorvane

@@ -1,6 +1,6 @@
 #include "window/label.h"
 
-#include <string>
+#include <cstddef>
 
 #include "window/gdi_handles.h"
 
@@ -20,11 +20,32 @@ HFONT FontOf(HWND label) noexcept {
   return font != nullptr ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
-std::wstring TextOf(HWND label) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(label)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(label, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
+// The label's text, read for one paint. Held on the process heap rather than in a std::wstring:
+// the exe then carries no string or exception code of the C++ library.
+class LabelText {
+ public:
+  explicit LabelText(HWND label) noexcept {
+    const auto capacity = static_cast<std::size_t>(GetWindowTextLengthW(label)) + 1;
+    text_ = static_cast<wchar_t*>(HeapAlloc(GetProcessHeap(), 0, capacity * sizeof(wchar_t)));
+    if (text_ != nullptr) {
+      const int copied = GetWindowTextW(label, text_, static_cast<int>(capacity));
+      text_[copied > 0 ? static_cast<std::size_t>(copied) : 0] = L'\0';
+    }
+  }
+  LabelText(const LabelText&) = delete;
+  LabelText& operator=(const LabelText&) = delete;
+  ~LabelText() {
+    if (text_ != nullptr) {
+      HeapFree(GetProcessHeap(), 0, text_);
+    }
+  }
+
+  // Null when there was no memory for the text.
+  const wchar_t* Text() const noexcept { return text_; }
+
+ private:
+  wchar_t* text_ = nullptr;
+};
 
 // The label's look comes with its creation and stays for its life.
 LRESULT OnNcCreate(HWND label, WPARAM wparam, LPARAM lparam) noexcept {
@@ -33,13 +54,16 @@ LRESULT OnNcCreate(HWND label, WPARAM wparam, LPARAM lparam) noexcept {
   return DefWindowProcW(label, WM_NCCREATE, wparam, lparam);
 }
 
-LRESULT OnPaint(HWND label) {
+LRESULT OnPaint(HWND label) noexcept {
   ScopedPaint paint(label);
   RECT area = {};
   GetClientRect(label, &area);
   const LabelLook* look = LookOf(label);
   const LabelLook plain = {GetSysColor(COLOR_WINDOWTEXT), nullptr, false};
-  PaintLabel(paint.Dc(), area, paint.Dirty(), TextOf(label).c_str(), look != nullptr ? *look : plain, FontOf(label));
+  const LabelText text(label);
+  // Without memory for the text the label still gets its face colour.
+  PaintLabel(paint.Dc(), area, paint.Dirty(), text.Text() != nullptr ? text.Text() : L"",
+             look != nullptr ? *look : plain, FontOf(label));
   return 0;
 }
 
@@ -58,19 +82,14 @@ LRESULT OnSetText(HWND label, WPARAM wparam, LPARAM lparam) noexcept {
 }
 
 LRESULT CALLBACK LabelProcedure(HWND label, UINT message, WPARAM wparam, LPARAM lparam) noexcept {
-  try {
-    switch (message) {
-      case WM_NCCREATE: return OnNcCreate(label, wparam, lparam);
-      case WM_PAINT: return OnPaint(label);
-      case WM_ERASEBKGND: return TRUE;  // the paint fills everything
-      case WM_SETFONT: return OnSetFont(label, reinterpret_cast<HFONT>(wparam), LOWORD(lparam) != 0);
-      case WM_GETFONT: return static_cast<LRESULT>(GetWindowLongPtrW(label, kFontSlot));
-      case WM_SETTEXT: return OnSetText(label, wparam, lparam);
-      default: return DefWindowProcW(label, message, wparam, lparam);
-    }
-  } catch (...) {
-    // An exception must not cross into the platform's code; a failed paint is retried later.
-    return DefWindowProcW(label, message, wparam, lparam);
+  switch (message) {
+    case WM_NCCREATE: return OnNcCreate(label, wparam, lparam);
+    case WM_PAINT: return OnPaint(label);
+    case WM_ERASEBKGND: return TRUE;  // the paint fills everything
+    case WM_SETFONT: return OnSetFont(label, reinterpret_cast<HFONT>(wparam), LOWORD(lparam) != 0);
+    case WM_GETFONT: return static_cast<LRESULT>(GetWindowLongPtrW(label, kFontSlot));
+    case WM_SETTEXT: return OnSetText(label, wparam, lparam);
+    default: return DefWindowProcW(label, message, wparam, lparam);
   }
 }
 
